@@ -1,7 +1,8 @@
 // files.cpp -- file handles over POSIX descriptors, with faults that tests can switch on
 //
 // A handle is the descriptor plus one, so that descriptor 0 is not the null handle. Handles made by
-// CreateFileA are "file handles"; the faults and counts of standin.h apply to them only.
+// CreateFileA are "file handles"; the faults and counts of standin.h apply to them only, and not while
+// one of them stands in for a standard handle (a trace file, say).
 #include "platform.h"
 #include "standin.h"
 
@@ -32,6 +33,18 @@ int DescriptorOf(HANDLE handle)
 bool IsFileHandle(int fd)
 {
     return fd >= 0 && fd < MAX_DESCRIPTORS && opened[fd] != 0;
+}
+
+bool IsStandardHandle(HANDLE handle)
+{
+    return handle == GetStdHandle(STD_INPUT_HANDLE) || handle == GetStdHandle(STD_OUTPUT_HANDLE) ||
+           handle == GetStdHandle(STD_ERROR_HANDLE);
+}
+
+// A handle the faults and counts apply to.
+bool IsWatched(HANDLE handle, int fd)
+{
+    return IsFileHandle(fd) && !IsStandardHandle(handle);
 }
 
 DWORD ErrorFromErrno(int error)
@@ -128,7 +141,7 @@ BOOL WINAPI ReadFile(HANDLE file, LPVOID buffer, DWORD toRead, LPDWORD read, LPO
     if (fd < 0) {
         return Fail(ERROR_INVALID_HANDLE);
     }
-    if (IsFileHandle(fd)) {
+    if (IsWatched(file, fd)) {
         ++counts.reads;
         if (toRead > counts.largestRead) {
             counts.largestRead = toRead;
@@ -164,14 +177,13 @@ BOOL WINAPI WriteFile(HANDLE file, LPCVOID buffer, DWORD toWrite, LPDWORD writte
         return Fail(ERROR_INVALID_HANDLE);
     }
     bool shortWrite = false;
-    if (IsFileHandle(fd)) {
+    if (IsWatched(file, fd)) {
         ++counts.writes;
         if (toWrite > counts.largestWrite) {
             counts.largestWrite = toWrite;
         }
-        if (faults.failWriteCall != 0 && counts.writes == faults.failWriteCall &&
-            faults.shortWriteBytes < toWrite) {
-            toWrite = faults.shortWriteBytes;
+        if (faults.failWriteCall != 0 && counts.writes == faults.failWriteCall) {
+            toWrite = faults.shortWriteBytes < toWrite ? faults.shortWriteBytes : toWrite;
             shortWrite = true;
         }
     } else {

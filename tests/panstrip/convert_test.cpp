@@ -169,6 +169,22 @@ TEST(Convert, ExistingDestinationIsCutToZeroLength)
     EXPECT_EQ(ReadWholeFile(destination), "");
 }
 
+TEST(Convert, LongPathsWork)
+{
+    Rtf97To95Function convert = BindConverter(Binding::ByName);
+    std::string folder = ScratchFolder() + "/" + std::string(60, 'a');
+    ASSERT_TRUE(MakeFolder(folder));
+    folder += "/" + std::string(60, 'b');
+    ASSERT_TRUE(MakeFolder(folder));
+    std::string source = folder + "/" + std::string(40, 'c') + ".rtf";
+    std::string destination = folder + "/" + std::string(40, 'd') + ".rtf";
+    ASSERT_GT(source.size(), 200u);
+    WriteWholeFile(source, "{\\f0\\froman{\\*\\panose 02}Arial;}");
+    std::string trace;
+    EXPECT_EQ(ConvertTraced(convert, source.c_str(), destination.c_str(), &trace), CONVERT_OK);
+    EXPECT_EQ(ReadWholeFile(destination), "{\\f0\\fromanArial;}");
+}
+
 TEST(Convert, SourceThatCannotBeOpenedTouchesNoDestination)
 {
     Rtf97To95Function convert = BindConverter(Binding::ByName);

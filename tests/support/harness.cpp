@@ -99,6 +99,12 @@ bool RemoveFile(const std::string& path)
     return fs::remove(path, error);
 }
 
+bool MakeFolder(const std::string& path)
+{
+    std::error_code error;
+    return fs::create_directory(path, error);
+}
+
 bool MakeHardLink(const std::string& target, const std::string& link)
 {
     std::error_code error;

@@ -22,6 +22,7 @@ std::string ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
 bool RemoveFile(const std::string& path);
+bool MakeFolder(const std::string& path);
 // Another name for the file at target; false if the file system cannot make one.
 bool MakeHardLink(const std::string& target, const std::string& link);
 bool MakeSymbolicLink(const std::string& target, const std::string& link);

@@ -62,15 +62,36 @@ void StandinScriptEntries(const StandinEntry* entries, std::size_t count);
 void StandinClearScript();  // back to the machine's network mounts and a well-behaved router
 
 // When set, a call that cannot fit one entry answers ERROR_MORE_DATA but leaves the size as it was,
-// as some routers do for connected enumerations.
+// as some routers do for connected enumerations: TRUE for every such call, or
+// STANDIN_LEAVE_SIZE_WHEN_ALL_ASKED for only the calls that ask for as many entries as fit (count
+// 0xFFFFFFFF), so that a later call asking for one entry learns the size. FALSE is well-behaved.
+#define STANDIN_LEAVE_SIZE_WHEN_ALL_ASKED 2
 void StandinLeaveSizeOnMoreData(BOOL leave);
 
+// The machine's network mounts are read from this file in the format of /proc/self/mounts; null goes
+// back to the file the STANDIN_MOUNTS environment variable names, or else /proc/self/mounts. Applies to
+// enumerations opened afterwards.
+void StandinSetMountTable(const char* path);
+
+// One WNetEnumResourceA call as the router saw it: what was asked and what it answered.
+struct StandinRouterCall {
+    DWORD count;      // the count asked for (0 when the address was null)
+    DWORD size;       // the size declared (0 when the address was null)
+    DWORD result;     // the answer
+    DWORD countLeft;  // the count and size as the call left them
+    DWORD sizeLeft;
+};
+
+#define STANDIN_RECORDED_CALLS 8
+
 struct StandinRouterCalls {
-    int enumCalls;        // WNetEnumResourceA calls since the last script or clear
+    int enumCalls;        // WNetEnumResourceA calls since the last reset, script or clear
     DWORD lastCount;      // the count asked for by the last call
     DWORD lastSize;       // the size declared by the last call
     DWORD largestSize;    // the largest size declared by any call
+    StandinRouterCall first[STANDIN_RECORDED_CALLS];  // the first calls since then, in order
 };
 StandinRouterCalls StandinGetRouterCalls();
+void StandinResetRouterCalls();  // counts restart; scripts and open enumerations stay as they are
 
 }  // extern "C"

@@ -6,18 +6,6 @@
 
 namespace {
 
-const std::string TAG = "\\*\\panose";
-
-std::string Filler(std::size_t size)
-{
-    std::string bytes;
-    bytes.reserve(size);
-    for (std::size_t i = 0; i < size; ++i) {
-        bytes += "\\ab12 \r\n"[i % 8];
-    }
-    return bytes;
-}
-
 struct Case {
     const char* name;
     std::string source;
@@ -63,19 +51,19 @@ std::vector<std::pair<std::string, std::string>> BoundarySources()
     }
     for (std::size_t before = 31988; before <= 32001; ++before) {
         sources.emplace_back("tag group at " + std::to_string(before),
-                             Filler(before) + "{" + TAG + " 0203}" + Filler(100));
+                             Filler(before) + "{" + PANOSE_TAG + " 0203}" + Filler(100));
         sources.emplace_back("closing brace at " + std::to_string(before),
-                             Filler(before - 12) + "{" + TAG + "12}" + Filler(50));
+                             Filler(before - 12) + "{" + PANOSE_TAG + "12}" + Filler(50));
         sources.emplace_back("kept brace at " + std::to_string(before), Filler(before) + "{\\f1 x}" + Filler(20));
     }
     for (std::size_t kept : {0, 31999, 32000, 32001, 64000, 64005}) {
         sources.emplace_back("unclosed group after " + std::to_string(kept) + " bytes",
-                             Filler(kept) + "{" + TAG + " 02" + Filler(40000));
+                             Filler(kept) + "{" + PANOSE_TAG + " 02" + Filler(40000));
     }
     sources.emplace_back("groups in every block", [] {
         std::string source;
         while (source.size() < 100000) {
-            source += Filler(997) + "{\\f2{" + TAG + " 020b}Arial;}";
+            source += Filler(997) + "{\\f2{" + PANOSE_TAG + " 020b}Arial;}";
         }
         return source;
     }());
@@ -143,7 +131,7 @@ TEST(Convert, RealDocuments)
         Conversion got = RunConverter(convert, source);
         EXPECT_EQ(got.result, CONVERT_OK);
         EXPECT_TRUE(got.destination == ModelConvert(source).destination);
-        EXPECT_EQ(got.destination.find("{" + TAG), std::string::npos);
+        EXPECT_EQ(got.destination.find("{" + PANOSE_TAG), std::string::npos);
         EXPECT_EQ(got.destination.find("panose"), std::string::npos);
         if (groups == 0) {
             EXPECT_TRUE(got.destination == source);
@@ -225,7 +213,7 @@ TEST(Convert, DestinationThatIsTheSourceLeavesItUntouched)
     Rtf97To95Function convert = BindConverter(Binding::ByName);
     std::string folder = ScratchFolder();
     std::string source = folder + "/doc.rtf";
-    const std::string content = "{\\rtf1{\\fonttbl{\\f0{" + TAG + " 02}Arial;}}text}";
+    const std::string content = "{\\rtf1{\\fonttbl{\\f0{" + PANOSE_TAG + " 02}Arial;}}text}";
     WriteWholeFile(source, content);
     std::vector<std::string> spellings = {source, folder + "/./doc.rtf", folder + "/../" + BaseName(folder) + "/doc.rtf"};
     ASSERT_TRUE(MakeHardLink(source, folder + "/hard.rtf"));
@@ -245,7 +233,7 @@ TEST(Convert, DestinationThatIsTheSourceLeavesItUntouched)
 TEST(Convert, ConversionAfterAnUnclosedGroupHoldsOnlyItsOwnBytes)
 {
     Rtf97To95Function convert = BindConverter(Binding::ByName);
-    Conversion failed = RunConverter(convert, Filler(40000) + "{" + TAG + " never closed");
+    Conversion failed = RunConverter(convert, Filler(40000) + "{" + PANOSE_TAG + " never closed");
     EXPECT_EQ(failed.result, CONVERT_UNCLOSED_GROUP);
     EXPECT_TRUE(failed.destination == Filler(32000));
     Conversion next = RunConverter(convert, "{\\rtf1 next}");

@@ -8,17 +8,6 @@
 
 namespace {
 
-const std::string TAG = "\\*\\panose";
-
-std::string Filler(std::size_t size)
-{
-    std::string bytes;
-    for (std::size_t i = 0; i < size; ++i) {
-        bytes += "ab \\12\r\n"[i % 8];
-    }
-    return bytes;
-}
-
 // Clears the faults when a test ends, however it ends.
 struct FaultScope {
     explicit FaultScope(const StandinFileFaults& faults) { StandinSetFileFaults(&faults); }
@@ -36,11 +25,11 @@ TEST(Faults, ShortReadsChangeNothing)
 {
     const std::string sources[] = {
         "",
-        "{\\rtf1{\\fonttbl{\\f0{" + TAG + " 02}Arial;}{\\f1{" + TAG + "}x;}}{12345678{" + TAG + " 1}}" +
-            "{123456789{" + TAG + " 1}} tail{",
-        Filler(31995) + "{" + TAG + " 0203}" + Filler(32000) + "{\\f1{" + TAG + "}}" + "ab{\\*\\pan",
+        "{\\rtf1{\\fonttbl{\\f0{" + PANOSE_TAG + " 02}Arial;}{\\f1{" + PANOSE_TAG + "}x;}}{12345678{" + PANOSE_TAG + " 1}}" +
+            "{123456789{" + PANOSE_TAG + " 1}} tail{",
+        Filler(31995) + "{" + PANOSE_TAG + " 0203}" + Filler(32000) + "{\\f1{" + PANOSE_TAG + "}}" + "ab{\\*\\pan",
         Filler(64000),
-        Filler(33000) + "{" + TAG + " never closed",
+        Filler(33000) + "{" + PANOSE_TAG + " never closed",
         TestData("word-tables-01.rtf"),
     };
     for (DWORD limit : {1u, 2u, 7u, 9u, 10u, 4096u, 31999u}) {
@@ -91,8 +80,8 @@ TEST(Faults, FailedReadStopsTheConversion)
     const Row rows[] = {
         {"first read", "{\\rtf1 x}", 1, 0},
         {"read after a full block", Filler(70000), 2, 32000},
-        {"read in the look-ahead", Filler(31996) + "{" + TAG + " 1}rest", 2, 0},
-        {"read inside a removed group", Filler(31000) + "{" + TAG + Filler(2000) + "}", 2, 0},
+        {"read in the look-ahead", Filler(31996) + "{" + PANOSE_TAG + " 1}rest", 2, 0},
+        {"read inside a removed group", Filler(31000) + "{" + PANOSE_TAG + Filler(2000) + "}", 2, 0},
         {"read at the end", Filler(100), 2, 0},
     };
     for (const Row& row : rows) {
@@ -142,7 +131,7 @@ TEST(Faults, FailedWriteStopsTheConversion)
 
 TEST(Faults, WithoutConsoleNothingIsTracedAndTheCopyIsTheSame)
 {
-    const std::string source = Filler(40000) + "{\\f0{" + TAG + " 02}Arial;}";
+    const std::string source = Filler(40000) + "{\\f0{" + PANOSE_TAG + " 02}Arial;}";
     for (HANDLE standardOutput : {static_cast<HANDLE>(nullptr), INVALID_HANDLE_VALUE}) {
         std::string folder = ScratchFolder();
         WriteWholeFile(folder + "/in.rtf", source);
@@ -160,7 +149,7 @@ TEST(Faults, WithoutConsoleNothingIsTracedAndTheCopyIsTheSame)
 TEST(Faults, EveryPathClosesWhatItOpened)
 {
     std::string folder = ScratchFolder();
-    WriteWholeFile(folder + "/in.rtf", "{" + TAG + " open");
+    WriteWholeFile(folder + "/in.rtf", "{" + PANOSE_TAG + " open");
     std::string trace;
     FaultScope scope({});
     ConvertTraced(Converter(), (folder + "/in.rtf").c_str(), (folder + "/out.rtf").c_str(), &trace);

@@ -34,6 +34,18 @@ ScratchCleanup cleanup;
 
 }  // namespace
 
+const std::string PANOSE_TAG = "\\*\\panose";
+
+std::string Filler(std::size_t size)
+{
+    static const char pattern[] = "\\ab12 \r\n";
+    std::string bytes(size, ' ');
+    for (std::size_t i = 0; i < size; ++i) {
+        bytes[i] = pattern[i % (sizeof pattern - 1)];
+    }
+    return bytes;
+}
+
 std::vector<Binding> Bindings()
 {
     if (LIBRARIES_HAVE_ORDINALS) {

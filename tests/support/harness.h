@@ -30,6 +30,12 @@ bool MakeSymbolicLink(const std::string& target, const std::string& link);
 std::string BaseName(const std::string& path);
 std::string TestData(const std::string& name);
 
+// Text without braces, to make sources of a given size: backslashes, letters, digits, spaces, CR and LF.
+std::string Filler(std::size_t size);
+
+// The nine bytes that open a group to be left out.
+extern const std::string PANOSE_TAG;
+
 struct Conversion {
     int result;
     std::string destination;
